@@ -1,0 +1,90 @@
+#include "fade.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "blend_table.h"
+#include "cell_bands.h"
+
+namespace orvane::compose {
+namespace {
+
+using PatternCells = std::array<std::uint8_t, 64>;
+
+// Each pattern as its eight rows of eight cells, row 0 (the bottom of a tile) first and each row
+// from its left. Cells with 0 blend during the first half of the transition, cells with 1 during
+// the second.
+constexpr PatternCells Cells(std::string_view rows) {
+  PatternCells cells{};
+  std::size_t index = 0;
+  for (char c : rows) {
+    if (c != ' ') cells[index++] = c == '1' ? 1 : 0;
+  }
+  return cells;
+}
+
+constexpr int kFirstPattern = 2;  // PatternDots
+constexpr std::array<PatternCells, 12> kPatterns = {
+    // PatternDots
+    Cells("10001000 00000000 00000000 00000000 10001000 00000000 00000000 00000000"),
+    // PatternDotsDense
+    Cells("10101010 00000000 10101010 00000000 10101010 00000000 10101010 00000000"),
+    // PatternGrid
+    Cells("11111111 10001000 10001000 10001000 11111111 10001000 10001000 10001000"),
+    // PatternGridRotated
+    Cells("10000001 01000010 00100100 00011000 00011000 00100100 01000010 10000001"),
+    // PatternLineVertical
+    Cells("10001000 10001000 10001000 10001000 10001000 10001000 10001000 10001000"),
+    // PatternLineHorizontal
+    Cells("11111111 00000000 00000000 00000000 11111111 00000000 00000000 00000000"),
+    // PatternLineDiagonal
+    Cells("00010000 00100000 01000000 10000000 00000001 00000010 00000100 00001000"),
+    // PatternLineDiagonalRotated
+    Cells("00001000 00000100 00000010 00000001 10000000 01000000 00100000 00010000"),
+    // PatternChess
+    Cells("11110000 11110000 11110000 11110000 00001111 00001111 00001111 00001111"),
+    // PatternDashes
+    Cells("10000000 01000000 00100000 00000000 00000010 00000100 00001000 00000000"),
+    // PatternSpiner
+    Cells("00010100 00001100 11001000 01111001 10011110 00010011 00110000 00101000"),
+    // PatternThatches
+    Cells("11111000 01110100 00100010 01000111 10001111 00010111 00100010 01110001"),
+};
+
+void FadeUniform(const EffectFrame& f) {
+  const BlendTable blend(f.frame * 0.01);
+  for (int y = 0; y < f.Height(); ++y) {
+    const std::size_t row = PixelOffset(f, 0, y);
+    blend.BlendRun(f.out.data + row, f.last + row, f.first + row, f.Width());
+  }
+}
+
+void FadeThroughPattern(const EffectFrame& f, const PatternCells& cells) {
+  const double frame = f.frame;
+  // Weights of the last image under 0 cells and under 1 cells.
+  const BlendTable by_cell[2] = {BlendTable(frame < 50 ? frame * 0.02 : 1.0),
+                                 BlendTable(frame < 50 ? 0.0 : (frame - 50) * 0.02)};
+  const CellBands columns(f.grid.tile_width);
+  ForEachTileSpan(f, [&](const TileSpan& span) {
+    const std::uint8_t* row_cells = &cells[CellOf(span.ty, f.grid.tile_height) * 8];
+    const std::size_t start = PixelOffset(f, span.x0, span.y);
+    columns.ForEachRun(span.count, [&](int cell, int begin, int end) {
+      const std::size_t at = start + static_cast<std::size_t>(begin) * kBytesPerPixel;
+      by_cell[row_cells[cell]].BlendRun(f.out.data + at, f.last + at, f.first + at, end - begin);
+    });
+  });
+}
+
+}  // namespace
+
+void Fade(const EffectFrame& frame, int pattern) {
+  const int index = pattern - kFirstPattern;
+  if (index >= 0 && index < static_cast<int>(kPatterns.size())) {
+    FadeThroughPattern(frame, kPatterns[index]);
+  } else {
+    FadeUniform(frame);
+  }
+}
+
+}  // namespace orvane::compose
