@@ -61,5 +61,16 @@ void FadeChessPatternTiles16(benchmark::State& state) {
 }
 BENCHMARK(FadeChessPatternTiles16)->Apply(bench::FrameSizes);
 
+// The cost of the plainest effect: every pixel's colour from one held image.
+void CopyColourFrame(benchmark::State& state) {
+  ComposeBench(state).Run(state, 50.0, [](const EffectFrame& f) {
+    for (int y = 0; y < f.Height(); ++y) {
+      const std::size_t row = PixelOffset(f, 0, y);
+      CopyColourRun(f.out.data + row, f.last + row, f.Width());
+    }
+  });
+}
+BENCHMARK(CopyColourFrame)->Apply(bench::FrameSizes);
+
 }  // namespace
 }  // namespace orvane::compose
