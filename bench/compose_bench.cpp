@@ -46,18 +46,30 @@ class ComposeBench {
   std::vector<std::uint8_t> out_;
 };
 
+// Frames 33.3 (an ordinary weight), 37.5 (a weight with few binary digits) and 30 (a round
+// weight whose blend has no integer form: the table path).
 void FadeUniform(benchmark::State& state) {
-  ComposeBench(state).Run(state, 37.5, [](const EffectFrame& f) { Fade(f, 0); });
+  ComposeBench(state).Run(state, 33.3, [](const EffectFrame& f) { Fade(f, 0); });
 }
 BENCHMARK(FadeUniform)->Apply(bench::FrameSizes);
 
+void FadeUniformFrame37_5(benchmark::State& state) {
+  ComposeBench(state).Run(state, 37.5, [](const EffectFrame& f) { Fade(f, 0); });
+}
+BENCHMARK(FadeUniformFrame37_5)->Apply(bench::FrameSizes);
+
+void FadeUniformFrame30(benchmark::State& state) {
+  ComposeBench(state).Run(state, 30.0, [](const EffectFrame& f) { Fade(f, 0); });
+}
+BENCHMARK(FadeUniformFrame30)->Apply(bench::FrameSizes);
+
 void FadeThatchesPattern(benchmark::State& state) {
-  ComposeBench(state).Run(state, 62.5, [](const EffectFrame& f) { Fade(f, 13); });
+  ComposeBench(state).Run(state, 66.6, [](const EffectFrame& f) { Fade(f, 13); });
 }
 BENCHMARK(FadeThatchesPattern)->Apply(bench::FrameSizes);
 
 void FadeChessPatternTiles16(benchmark::State& state) {
-  ComposeBench(state, 16).Run(state, 37.5, [](const EffectFrame& f) { Fade(f, 10); });
+  ComposeBench(state, 16).Run(state, 33.3, [](const EffectFrame& f) { Fade(f, 10); });
 }
 BENCHMARK(FadeChessPatternTiles16)->Apply(bench::FrameSizes);
 

@@ -1,8 +1,10 @@
 #include "fade.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "blend_table.h"
 #include "cell_bands.h"
@@ -53,26 +55,42 @@ constexpr std::array<PatternCells, 12> kPatterns = {
 };
 
 void FadeUniform(const EffectFrame& f) {
-  const BlendTable blend(f.frame * 0.01);
+  const BlendTable blend(f.frame * 0.01, ImageByteCount(f.Width(), f.Height()) / 4);
   for (int y = 0; y < f.Height(); ++y) {
     const std::size_t row = PixelOffset(f, 0, y);
     blend.BlendRun(f.out.data + row, f.last + row, f.first + row, f.Width());
   }
 }
 
+// Under one of the two cell values the weight of the last image is a whole 0 or 1 at every
+// frame (0 cells reach the last image at 50, 1 cells leave the first image only after 50), and
+// trunc(0 x last + 1 x first) is `first` exactly (likewise for 1): those pixels are copied.
 void FadeThroughPattern(const EffectFrame& f, const PatternCells& cells) {
   const double frame = f.frame;
-  // Weights of the last image under 0 cells and under 1 cells.
-  const BlendTable by_cell[2] = {BlendTable(frame < 50 ? frame * 0.02 : 1.0),
-                                 BlendTable(frame < 50 ? 0.0 : (frame - 50) * 0.02)};
-  const CellBands columns(f.grid.tile_width);
+  const bool first_half = frame < 50;
+  const std::uint8_t blended_cell = first_half ? 0 : 1;
+  const BlendTable blend(first_half ? frame * 0.02 : (frame - 50) * 0.02,
+                         ImageByteCount(f.Width(), f.Height()) / 4);
+  const std::uint8_t* copied = first_half ? f.first : f.last;
+
+  // Which pixels of one tile row are copied (-1) rather than blended (0); rebuilt whenever the
+  // walk enters another row of cells.
+  const int tile_width = f.grid.tile_width;
+  std::vector<std::int32_t> copy_masks(static_cast<std::size_t>(tile_width));
+  int row_in_cells = -1;
+  const CellBands columns(tile_width);
   ForEachTileSpan(f, [&](const TileSpan& span) {
-    const std::uint8_t* row_cells = &cells[CellOf(span.ty, f.grid.tile_height) * 8];
-    const std::size_t start = PixelOffset(f, span.x0, span.y);
-    columns.ForEachRun(span.count, [&](int cell, int begin, int end) {
-      const std::size_t at = start + static_cast<std::size_t>(begin) * kBytesPerPixel;
-      by_cell[row_cells[cell]].BlendRun(f.out.data + at, f.last + at, f.first + at, end - begin);
-    });
+    const int py = CellOf(span.ty, f.grid.tile_height);
+    if (py != row_in_cells) {
+      row_in_cells = py;
+      columns.ForEachRun(tile_width, [&](int cell, int begin, int end) {
+        std::fill(copy_masks.begin() + begin, copy_masks.begin() + end,
+                  cells[py * 8 + cell] == blended_cell ? 0 : -1);
+      });
+    }
+    const std::size_t at = PixelOffset(f, span.x0, span.y);
+    blend.BlendRunOrCopy(copy_masks.data(), copied + at, f.out.data + at, f.last + at, f.first + at,
+                         span.count);
   });
 }
 

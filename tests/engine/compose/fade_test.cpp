@@ -57,16 +57,66 @@ void ReferenceFade(Composition& c, double frame, int type) {
   }
 }
 
-TEST(Fade, BlendTableGivesTheDefinedByteForEveryPairAndWeight) {
-  for (double frame : {0.01, 0.5, 1.0, 12.345, 25.0, 33.3, 50.0, 66.67, 75.0, 99.99}) {
-    for (double a : {frame * 0.01, frame * 0.02, (frame - 50) * 0.02}) {
-      const BlendTable blend(a);
-      for (int last = 0; last < 256; ++last) {
-        for (int first = 0; first < 256; ++first) {
-          ASSERT_EQ(blend(last, first), static_cast<std::uint8_t>(a * last + (1 - a) * first))
-              << "a " << a << ", last " << last << ", first " << first;
-        }
+// Every byte pair, laid out as pixels: pixel p holds last = p / 256 and first = p % 256 in each
+// colour byte (rotated per channel so that the three channels see different pairs).
+struct AllPairs {
+  std::vector<std::uint8_t> last, first;
+  AllPairs() : last(65536 * 4), first(65536 * 4) {
+    for (int p = 0; p < 65536; ++p) {
+      for (int c = 0; c < 4; ++c) {
+        const int pair = (p + c * 4099) % 65536;
+        last[p * 4 + c] = static_cast<std::uint8_t>(pair / 256);
+        first[p * 4 + c] = static_cast<std::uint8_t>(pair % 256);
       }
+    }
+  }
+};
+
+// Frames whose weights take every path of the blend: whole-number weights (0 and 1), weights
+// with few binary digits (exact arithmetic), ordinary ones, and ones whose products fall
+// (nearly) on whole numbers.
+const double kFrames[] = {0.01,  0.5,   1.0,  3.0,  12.345, 12.5,   25.0, 30.0,
+                          33.3,  33.33, 37.5, 40.0, 50.0,   57.123, 60.0, 62.5,
+                          66.67, 70.0,  75.0, 80.0, 90.0,   99.0,   99.99};
+
+TEST(Fade, BlendRunsGiveTheDefinedByteForEveryPairAndWeight) {
+  const AllPairs pairs;
+  for (double frame : kFrames) {
+    for (double a : {frame * 0.01, frame * 0.02, (frame - 50) * 0.02, 0.0, 1.0}) {
+      if (a < 0.0 || a > 1.0) continue;
+      // Small and large images may take different paths.
+      const BlendTable blend(a, a < 0.5 ? 0 : 1 << 20);
+      std::vector<std::uint8_t> out(pairs.last.size(), 0xA5);
+      blend.BlendRun(out.data(), pairs.last.data(), pairs.first.data(), 65536);
+      for (std::size_t i = 0; i < out.size(); ++i) {
+        const int l = pairs.last[i], f = pairs.first[i];
+        const int expected = i % 4 == 3 ? 0xA5 : static_cast<std::uint8_t>(a * l + (1 - a) * f);
+        ASSERT_EQ(out[i], expected)
+            << "a " << a << ", byte " << i << ", last " << l << ", first " << f;
+      }
+    }
+  }
+}
+
+TEST(Fade, BlendOrCopyRunsCopyExactlyTheMaskedPixels) {
+  const AllPairs pairs;
+  std::vector<std::int32_t> masks(65536);
+  for (std::size_t p = 0; p < masks.size(); ++p)
+    masks[p] = -static_cast<std::int32_t>(p * 7 / 3 % 2);
+  std::vector<std::uint8_t> copied(pairs.last.size());
+  for (std::size_t i = 0; i < copied.size(); ++i) copied[i] = static_cast<std::uint8_t>(i * 31);
+  for (double frame : kFrames) {
+    const double a = frame * 0.01;
+    std::vector<std::uint8_t> out(pairs.last.size(), 0x5A);
+    BlendTable(a, frame < 50 ? 1 << 20 : 0)
+        .BlendRunOrCopy(masks.data(), copied.data(), out.data(), pairs.last.data(),
+                        pairs.first.data(), 65536);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+      const int l = pairs.last[i], f = pairs.first[i];
+      const int expected = i % 4 == 3     ? 0x5A
+                           : masks[i / 4] ? copied[i]
+                                          : static_cast<std::uint8_t>(a * l + (1 - a) * f);
+      ASSERT_EQ(out[i], expected) << "frame " << frame << ", byte " << i;
     }
   }
 }
