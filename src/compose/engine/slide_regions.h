@@ -13,8 +13,6 @@
 
 namespace orvane::compose {
 
-enum class Held : std::uint8_t { kFirst, kLast };
-
 // Tile positions from `low` to `high`, both included.
 struct TileRange {
   int low;

@@ -9,6 +9,9 @@
 
 namespace orvane::compose {
 
+// The held image a moved pixel takes its colour from.
+enum class Held : std::uint8_t { kFirst, kLast };
+
 // How far the moving pictures have gone at one frame, in whole pixels of a W x H tile.
 struct Travel {
   int dx;  // horizontal travel so far, 0 ... W - 1
