@@ -32,6 +32,14 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
       EndPaint(window, &paint);
       return 0;
     }
+    case WM_PRINTCLIENT: {
+      // A container that renders the window into a device context of its own.
+      RECT client;
+      GetClientRect(window, &client);
+      if (painter != nullptr && wparam != 0)
+        painter->PaintWindow(reinterpret_cast<HDC>(wparam), client);
+      return 0;
+    }
     default:
       break;
   }

@@ -14,7 +14,9 @@ void DrawDesignTime(HDC dc, const RECT& bounds, const wchar_t* caption) {
   if (caption == nullptr) return;
   // The text goes over the fill without a box of its own background colour.
   const int previous_mode = SetBkMode(dc, TRANSPARENT);
+  // Inside the outline, which a long caption must not cover.
   RECT text = bounds;
+  InflateRect(&text, -1, -1);
   DrawTextW(dc, caption, -1, &text, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
   SetBkMode(dc, previous_mode);
 }
