@@ -1,5 +1,24 @@
-// Registers every control DLL of the build in the current Wine prefix; exit code 0 when all
-// registered.
+// Registers every control DLL of the build, and the script test's image helper, in the current
+// Wine prefix; exit code 0 when all registered.
 #include "test_support.h"
 
-int main() { return orvane::test::RegisterBuiltControls() ? 0 : 1; }
+namespace {
+
+bool RegisterImageHelper() {
+  HMODULE module = LoadLibraryW(orvane::test::BinPath(L"OrvaneTestImages.dll").c_str());
+  if (module == nullptr) return false;
+  using RegisterFn = HRESULT(STDAPICALLTYPE*)();
+  auto reg = reinterpret_cast<RegisterFn>(
+      reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
+  const bool registered = reg != nullptr && reg() == S_OK;
+  FreeLibrary(module);
+  return registered;
+}
+
+}  // namespace
+
+int main() {
+  const bool controls = orvane::test::RegisterBuiltControls();
+  const bool helper = RegisterImageHelper();
+  return controls && helper ? 0 : 1;
+}
