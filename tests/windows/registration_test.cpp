@@ -2,6 +2,7 @@
 // over a first, unregistration, and the type library's own registration.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,25 @@ TEST(Registration, WritesEveryEntryRewritesTheClassKeyAndRemovesAllOfIt) {
 
   // The other tests expect the controls registered.
   EXPECT_TRUE(RegisterBuiltControls());
+}
+
+// The picture ToolboxBitmap32 names: bitmap resource 102, 16 x 16 pixels in 16 colours.
+TEST(Registration, EachDllCarriesItsToolboxBitmap) {
+  for (const ControlRow& control : BuiltControls()) {
+    SCOPED_TRACE(Narrow(control.deliverable));
+    HMODULE module = LoadLibraryExW(DllPath(control).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(102), MAKEINTRESOURCEW(2));
+    ASSERT_NE(resource, nullptr);
+    ASSERT_GE(SizeofResource(module, resource), sizeof(BITMAPINFOHEADER));
+    const auto* header =
+        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, resource)));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->biWidth, 16);
+    EXPECT_EQ(std::abs(header->biHeight), 16);
+    EXPECT_EQ(header->biBitCount, 4);
+    FreeLibrary(module);
+  }
 }
 
 }  // namespace
