@@ -491,6 +491,15 @@ TEST_P(Hosting, HandsOverItsPictureAsData) {
   GlobalUnlock(medium.hMetaFilePict);
   ReleaseStgMedium(&medium);
 
+  // A data sink hears when the picture changes.
+  format = {CF_BITMAP, nullptr, DVASPECT_CONTENT, -1, TYMED_GDI};
+  DWORD connection = 0;
+  ASSERT_EQ(data->DAdvise(&format, ADVF_NODATA, &container_, &connection), S_OK);
+  SIZEL larger = {9000, 9000};
+  object->SetExtent(DVASPECT_CONTENT, &larger);
+  EXPECT_EQ(container_.data_changes, control.sizable ? 1 : 0);
+  ASSERT_EQ(data->DUnadvise(connection), S_OK);
+
   format = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   EXPECT_EQ(data->GetData(&format, &medium), DV_E_FORMATETC);
   EXPECT_NE(data->QueryGetData(&format), S_OK);

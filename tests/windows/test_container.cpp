@@ -25,8 +25,8 @@ ATOM RegisterContainerClass() {
 TestContainer::TestContainer() {
   RegisterContainerClass();
   window_ = CreateWindowExW(0, kClassName, L"Orvane test container",
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400, 300,
-                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400, 300, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
 }
 
 TestContainer::~TestContainer() {
@@ -152,7 +152,7 @@ HRESULT TestContainer::SetStatusText(LPCOLESTR) { return S_OK; }
 HRESULT TestContainer::EnableModeless(BOOL) { return S_OK; }
 HRESULT TestContainer::TranslateAccelerator(LPMSG, WORD) { return S_FALSE; }
 
-void TestContainer::OnDataChange(FORMATETC*, STGMEDIUM*) {}
+void TestContainer::OnDataChange(FORMATETC*, STGMEDIUM*) { ++data_changes; }
 void TestContainer::OnViewChange(DWORD, LONG) { ++view_changes; }
 void TestContainer::OnRename(IMoniker*) {}
 void TestContainer::OnSave() {}

@@ -28,6 +28,7 @@ class TestContainer final : public IOleClientSite,
   // The calls received, in order ("OnInPlaceActivateEx 0", "SetActiveObject set", ...).
   std::vector<std::string> calls;
   int view_changes = 0;
+  int data_changes = 0;
   // References held by others than the test (1 is the test's own).
   ULONG References() const { return references_; }
   bool Called(const std::string& call) const;

@@ -93,6 +93,7 @@ void ControlFrame::PaintWindow(HDC dc, const RECT& client) { DrawContent(dc, cli
 
 void ControlFrame::ContentChanged() {
   if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+  if (data_advise_ != nullptr) data_advise_->SendOnDataChange(this, 0, 0);
   if (view_sink_ != nullptr && (view_aspects_ & DVASPECT_CONTENT) != 0) {
     IAdviseSink* sink = view_sink_;
     if ((view_flags_ & ADVF_ONLYONCE) != 0) {

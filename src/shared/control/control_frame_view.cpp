@@ -170,10 +170,7 @@ HRESULT ControlFrame::GetData(FORMATETC* format, STGMEDIUM* medium) {
 
 HRESULT ControlFrame::GetDataHere(FORMATETC*, STGMEDIUM*) { return E_NOTIMPL; }
 
-HRESULT ControlFrame::QueryGetData(FORMATETC* format) {
-  const HRESULT hr = CheckFormat(format);
-  return hr == E_POINTER ? hr : (hr == S_OK ? S_OK : S_FALSE);
-}
+HRESULT ControlFrame::QueryGetData(FORMATETC* format) { return CheckFormat(format); }
 
 HRESULT ControlFrame::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) {
   if (out == nullptr) return E_POINTER;
