@@ -1,13 +1,21 @@
 #include "image_compose_control.h"
 
+#include "diffuse.h"
 #include "fade.h"
+#include "mosaic.h"
+#include "push.h"
+#include "rotate.h"
+#include "slide.h"
+#include "stretch.h"
+#include "wipe.h"
 #include "image_buffer.h"
 
 namespace orvane {
 
 using compose::EffectFrame;
 
-ImageComposeControl::ImageComposeControl() : Control(kControlDescriptor) {}
+ImageComposeControl::ImageComposeControl()
+    : Control(kControlDescriptor), random_(compose::RandomSource::FromEntropy()) {}
 
 void ImageComposeControl::AcceptImage(compose::ImageSlot slot, SAFEARRAY** image) {
   ImageBufferExtents extents;
@@ -58,47 +66,82 @@ HRESULT ImageComposeControl::put_TilesHeight(int value) {
   return S_OK;
 }
 
-// The effects. Each is one line over RunEffect; an effect whose engine has not been built yet
-// answers E_NOTIMPL.
+// The effects, each one line over RunEffect.
 
 HRESULT ImageComposeControl::Fade(SAFEARRAY** image, double frame, Pattern type) {
   return RunEffect(image, frame, [&](const EffectFrame& f) { compose::Fade(f, type); });
 }
 
-HRESULT ImageComposeControl::Mosaic(SAFEARRAY**, double, MosaicType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::Mosaic(SAFEARRAY** image, double frame, MosaicType mosaic) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::Mosaic(f, mosaic); });
+}
 
-HRESULT ImageComposeControl::Diffuse(SAFEARRAY**, double, SideType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::Diffuse(SAFEARRAY** image, double frame, SideType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::Diffuse(f, type, random_); });
+}
 
-HRESULT ImageComposeControl::Rotate(SAFEARRAY**, double, RotateType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::Rotate(SAFEARRAY** image, double frame, RotateType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::Rotate(f, type); });
+}
 
-HRESULT ImageComposeControl::WipeDoor(SAFEARRAY**, double, DoorType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::WipeDoor(SAFEARRAY** image, double frame, DoorType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::WipeDoor(f, type); });
+}
 
-HRESULT ImageComposeControl::WipeStrips(SAFEARRAY**, double, StripsType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::WipeStrips(SAFEARRAY** image, double frame, StripsType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::WipeStrips(f, type); });
+}
 
-HRESULT ImageComposeControl::WipeSide(SAFEARRAY**, double, SideType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::WipeSide(SAFEARRAY** image, double frame, SideType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::WipeSide(f, type); });
+}
 
-HRESULT ImageComposeControl::WipeCenter(SAFEARRAY**, double, CenterType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::WipeCenter(SAFEARRAY** image, double frame, CenterType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::WipeCenter(f, type); });
+}
 
-HRESULT ImageComposeControl::SlideDoor(SAFEARRAY**, double, DoorType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::SlideDoor(SAFEARRAY** image, double frame, DoorType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::SlideDoor(f, type); });
+}
 
-HRESULT ImageComposeControl::SlideStrips(SAFEARRAY**, double, StripsType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::SlideStrips(SAFEARRAY** image, double frame, StripsType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::SlideStrips(f, type); });
+}
 
-HRESULT ImageComposeControl::SlideSide(SAFEARRAY**, double, SideType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::SlideSide(SAFEARRAY** image, double frame, SideType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::SlideSide(f, type); });
+}
 
-HRESULT ImageComposeControl::SlideCenter(SAFEARRAY**, double, CenterType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::SlideCenter(SAFEARRAY** image, double frame, CenterType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::SlideCenter(f, type); });
+}
 
-HRESULT ImageComposeControl::PushDoor(SAFEARRAY**, double, DoorType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::PushDoor(SAFEARRAY** image, double frame, DoorType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::PushDoor(f, type); });
+}
 
-HRESULT ImageComposeControl::PushStrips(SAFEARRAY**, double, StripsType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::PushStrips(SAFEARRAY** image, double frame, StripsType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::PushStrips(f, type); });
+}
 
-HRESULT ImageComposeControl::PushSide(SAFEARRAY**, double, SideType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::PushSide(SAFEARRAY** image, double frame, SideType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::PushSide(f, type); });
+}
 
-HRESULT ImageComposeControl::StretchDoor(SAFEARRAY**, double, DoorType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::StretchDoor(SAFEARRAY** image, double frame, DoorType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::StretchDoor(f, type); });
+}
 
-HRESULT ImageComposeControl::StretchStrips(SAFEARRAY**, double, StripsType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::StretchStrips(SAFEARRAY** image, double frame, StripsType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::StretchStrips(f, type); });
+}
 
-HRESULT ImageComposeControl::StretchSide(SAFEARRAY**, double, SideType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::StretchSide(SAFEARRAY** image, double frame, SideType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::StretchSide(f, type); });
+}
 
-HRESULT ImageComposeControl::StretchCenter(SAFEARRAY**, double, CenterType) { return E_NOTIMPL; }
+HRESULT ImageComposeControl::StretchCenter(SAFEARRAY** image, double frame, CenterType type) {
+  return RunEffect(image, frame, [&](const EffectFrame& f) { compose::StretchCenter(f, type); });
+}
 
 }  // namespace orvane

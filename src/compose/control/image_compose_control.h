@@ -6,6 +6,7 @@
 #include "composer_state.h"
 #include "control.h"
 #include "effect_frame.h"
+#include "random_source.h"
 
 namespace orvane {
 
@@ -51,6 +52,9 @@ class ImageComposeControl final : public Control<IImageCompose> {
   HRESULT RunEffect(SAFEARRAY** image, double frame, Effect&& effect);
 
   compose::ComposerState state_;
+  // The grain of Diffuse: seeded once per control, so that every control and every call
+  // draws a grain of its own.
+  compose::RandomSource random_;
 };
 
 }  // namespace orvane
