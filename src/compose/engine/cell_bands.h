@@ -19,13 +19,21 @@ inline int CellOf(int position, int tile_size) {
 // shorter than nine positions.
 class CellBands {
  public:
+  // CellOf never falls as the position grows, so each end is found by halving: the cost does
+  // not grow with the tile, whose size is any value of the tile properties.
   explicit CellBands(int tile_size) {
-    int cell = 0;
-    for (int t = 0; t < tile_size; ++t) {
-      const int c = CellOf(t, tile_size);
-      while (cell < c) end_[cell++] = t;
+    for (int cell = 0; cell < kCellsPerTile; ++cell) {
+      int lo = cell > 0 ? end_[cell - 1] : 0, hi = tile_size;
+      while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (CellOf(mid, tile_size) > cell) {
+          hi = mid;
+        } else {
+          lo = mid + 1;
+        }
+      }
+      end_[cell] = lo;
     }
-    while (cell < kCellsPerTile) end_[cell++] = tile_size;
   }
 
   // One past the last position of `cell`.

@@ -75,15 +75,17 @@ void FadeThroughPattern(const EffectFrame& f, const PatternCells& cells) {
 
   // Which pixels of one tile row are copied (-1) rather than blended (0); rebuilt whenever the
   // walk enters another row of cells.
+  // A tile wider than the image shows only its first `Width()` columns.
   const int tile_width = f.grid.tile_width;
-  std::vector<std::int32_t> copy_masks(static_cast<std::size_t>(tile_width));
+  const int visible_width = std::min(tile_width, f.Width());
+  std::vector<std::int32_t> copy_masks(static_cast<std::size_t>(visible_width));
   int row_in_cells = -1;
   const CellBands columns(tile_width);
   ForEachTileSpan(f, [&](const TileSpan& span) {
     const int py = CellOf(span.ty, f.grid.tile_height);
     if (py != row_in_cells) {
       row_in_cells = py;
-      columns.ForEachRun(tile_width, [&](int cell, int begin, int end) {
+      columns.ForEachRun(visible_width, [&](int cell, int begin, int end) {
         std::fill(copy_masks.begin() + begin, copy_masks.begin() + end,
                   cells[py * 8 + cell] == blended_cell ? 0 : -1);
       });

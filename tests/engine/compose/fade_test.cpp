@@ -124,8 +124,13 @@ TEST(Fade, BlendOrCopyRunsCopyExactlyTheMaskedPixels) {
 TEST(Fade, MatchesThePerPixelDefinitionForEveryTypeSizeAndTileGrid) {
   struct Grid {
     int width, height, tiles_width, tiles_height;
-  } const grids[] = {{16, 16, 0, 0}, {37, 23, 0, 0}, {64, 64, 8, 8},
-                     {50, 31, 9, 4}, {10, 7, 2, 2},  {13, 11, 40, 3}};
+  } const grids[] = {{16, 16, 0, 0},
+                     {37, 23, 0, 0},
+                     {64, 64, 8, 8},
+                     {50, 31, 9, 4},
+                     {10, 7, 2, 2},
+                     {13, 11, 40, 3},
+                     {9, 6, 2147483647, 2147483647}};
   for (const auto& g : grids) {
     for (int type = -1; type <= 14; ++type) {
       for (double frame : {0.01, 10.0, 25.0, 49.99, 50.0, 62.5, 99.99}) {
