@@ -7,7 +7,8 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libbenchmark-dev
           wine wine64 libwine-dev g++-mingw-w64-x86-64 mingw-w64-tools
-          xvfb xauth xclip)
+          xvfb xauth xclip
+          fonts-dejavu-core)  # a font Wine finds for the demo's filmstrip labels
 
 # Installs whatever of PACKAGES is missing (quietly, without questions); safe to repeat.
 ensure_packages() {

@@ -19,9 +19,6 @@ for picture in "$@"; do
 done
 
 ensure_packages
-# The filmstrips' labels need a font that Wine can find among the system's.
-PACKAGES=(fonts-dejavu-core)
-ensure_packages
 
 configure_windows
 controls=(OrvaneImageCompose OrvaneImageCompare OrvaneImageClipboard OrvaneImageCompress
