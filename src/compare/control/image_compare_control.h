@@ -2,6 +2,7 @@
 #pragma once
 
 #include "OrvaneImageCompare.h"
+#include "comparer.h"
 #include "control.h"
 
 namespace orvane {
@@ -29,6 +30,10 @@ class ImageCompareControl final : public Control<IImageCompare> {
   HRESULT STDMETHODCALLTYPE put_CheckMaximals(VARIANT_BOOL value) override;
   HRESULT STDMETHODCALLTYPE get_CheckLevel(double* value) override;
   HRESULT STDMETHODCALLTYPE put_CheckLevel(double value) override;
+
+ private:
+  // The options, and the difference image kept between calls.
+  compare::Comparer comparer_;
 };
 
 }  // namespace orvane
