@@ -2,12 +2,20 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvane::compose {
 namespace {
 
 constexpr int kUncovered = -1;
 
 bool Covers(TileRange range, int t) { return range.low <= t && t <= range.high; }
+
+bool SameSource(const Move& a, const Move& b) {
+  return a.held == b.held && a.ox == b.ox && a.oy == b.oy;
+}
 
 // A stretch of tile columns [begin, end) of one tile row that a single move decides: `move`, or
 // for a chessboard move `move` on the odd squares and `even_move` on the even ones.
@@ -65,9 +73,14 @@ RowLayout LayoutRow(const MoveTable& table, int ty, int limit) {
   for (int c = 0; c + 1 < unique_count; ++c) {
     const int begin = cuts[c], end = cuts[c + 1];
     const int move = first_covering(0, begin, false);
-    const int even_move = move != kUncovered && table.moves[move].odd_squares_only
-                              ? first_covering(move + 1, begin, true)
-                              : move;
+    int even_move = move;
+    if (move != kUncovered && table.moves[move].odd_squares_only) {
+      even_move = first_covering(move + 1, begin, true);
+      // Outside the overlap the even squares fall to the same piece: no chessboard there.
+      if (even_move != kUncovered && SameSource(table.moves[move], table.moves[even_move])) {
+        even_move = move;
+      }
+    }
     if (layout.count > 0) {
       Piece& last = layout.pieces[layout.count - 1];
       if (last.move == move && last.even_move == even_move) {
@@ -102,6 +115,47 @@ void WriteMove(const EffectFrame& f, const MoveTable& table, int move, int y, in
   AssignRun(f, m.held == Held::kFirst ? f.first : f.last, x_begin, y, count, m.ox, m.oy);
 }
 
+// CopyColourRun for one whole square row of 8 pixels.
+inline void CopyColourSquare(std::uint8_t* out, const std::uint8_t* source) {
+#if defined(__SSE2__)
+  const __m128i fourth = _mm_set1_epi32(static_cast<std::int32_t>(0xFF000000u));
+  for (int half = 0; half < 32; half += 16) {
+    const __m128i kept = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + half));
+    const __m128i colour = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + half));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + half),
+                     _mm_or_si128(_mm_and_si128(fourth, kept), _mm_andnot_si128(fourth, colour)));
+  }
+#else
+  CopyColourRun(out, source, 8);
+#endif
+}
+
+// Where a move takes the pixels [x_begin, x_end) of row y from: a pointer that, offset like
+// column 0 of the output row, addresses each pixel's source; null unless every source lies
+// inside the image (then the pixels need the per-pixel fallback of AssignRun).
+const std::uint8_t* MoveSource(const EffectFrame& f, const MoveTable& table, int move, int y,
+                               int x_begin, int x_end) {
+  if (move == kUncovered) {
+    switch (table.uncovered) {
+      case Uncovered::kFirst:
+        return f.first + PixelOffset(f, 0, y);
+      case Uncovered::kLast:
+        return f.last + PixelOffset(f, 0, y);
+      case Uncovered::kUntouched:
+        return nullptr;
+    }
+  }
+  const Move& m = table.moves[move];
+  const std::int64_t sy = std::int64_t{y} + m.oy;
+  if (sy < 0 || sy >= f.Height() || x_begin + std::int64_t{m.ox} < 0 ||
+      x_end + std::int64_t{m.ox} > f.Width()) {
+    return nullptr;
+  }
+  // Row sy shifted by ox pixels: stays inside the held image for x in [x_begin, x_end).
+  return (m.held == Held::kFirst ? f.first : f.last) + PixelOffset(f, 0, static_cast<int>(sy)) +
+         std::int64_t{4} * m.ox;
+}
+
 void WritePiece(const EffectFrame& f, const MoveTable& table, const Piece& piece, int y,
                 int x_begin, int x_end) {
   if (piece.move == piece.even_move) {
@@ -110,6 +164,26 @@ void WritePiece(const EffectFrame& f, const MoveTable& table, const Piece& piece
   }
   // The chessboard squares are aligned to the image, not to the tile.
   const int row_square = y / 8;
+  const std::uint8_t* odd_source = MoveSource(f, table, piece.move, y, x_begin, x_end);
+  const std::uint8_t* even_source = MoveSource(f, table, piece.even_move, y, x_begin, x_end);
+  if (odd_source != nullptr && even_source != nullptr) {
+    // Both pieces lie inside the image along the whole stretch: copy square by square straight
+    // from the two shifted rows.
+    std::uint8_t* out = f.out.data + PixelOffset(f, 0, y);
+    for (int x = x_begin; x < x_end;) {
+      const int square_end = std::min(x_end, (x / 8 + 1) * 8);
+      const bool odd = ((x / 8 + row_square) & 1) != 0;
+      const std::size_t at = std::size_t{4} * static_cast<std::size_t>(x);
+      const std::uint8_t* source = (odd ? odd_source : even_source) + at;
+      if (square_end - x == 8) {
+        CopyColourSquare(out + at, source);
+      } else {
+        CopyColourRun(out + at, source, square_end - x);
+      }
+      x = square_end;
+    }
+    return;
+  }
   for (int x = x_begin; x < x_end;) {
     const int square_end = std::min(x_end, (x / 8 + 1) * 8);
     const bool odd = ((x / 8 + row_square) & 1) != 0;
