@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace orvane::compose {
 namespace {
@@ -10,22 +11,62 @@ namespace {
 constexpr std::int64_t kOne = std::int64_t{1} << LerpWeight::kShift;
 
 // Why the integer form holds. With d = p1 - p0 the exact sum of the two products is
-// p0 + a x d + p0 x ((1 - a) rounded - (1 - a)), and the definition's three roundings move it by
-// less than 2^-43 (every value stays below 512). So wherever a x d keeps more than 2^-42 clear of
-// whole numbers, the defined byte is p0 + floor(a x d) whatever p0 is. A weight W = round(a x
-// 2^23) errs by at most 2^-24, so d x W / 2^23 errs by less than 1.6e-5 for |d| <= 255: where no
-// a x d comes that close to a whole number, the form with W and no rounding term is exact. Where
-// some do (a near a fraction with a small denominator), the 510 quotients floor(a x d) bound an
-// integer weight and rounding term by linear inequalities, which a few weights next to the
-// nearest are tried against. Where a x d is within 2^-39 of a whole number the roundings decide
-// and the result can depend on p0: such weights keep to the definition.
+// p0 + a x d + p0 x ((1 - a) rounded - (1 - a)), and the definition's three roundings and that
+// last term move it by less than 6 x 2^-46 (every value stays below 512). So wherever a x d
+// keeps 2^-43 clear of whole numbers, the defined byte is p0 + floor(a x d) whatever p0 is.
+// A weight W = round(a x 2^23) errs by at most 2^-24, so d x W / 2^23 errs by less than 1.6e-5
+// for |d| <= 255: where no a x d comes that close to a whole number, the form with W and no
+// rounding term is exact. Where some do (a near a fraction with a small denominator), the 510
+// quotients floor(a x d) bound an integer weight and rounding term by linear inequalities, which
+// a few weights next to the nearest are tried against. Where a x d is within 2^-43 of a whole
+// number the roundings decide, and the result can depend on p0: such weights keep to the
+// definition. Equal bytes (d = 0) must give the byte itself, which is checked for all 256.
 constexpr double kNear = 1.6e-5;
 constexpr double kRoundingDecides = 0x1p-43;
 
-// Rounds 0 <= x < 2^51 to the nearest whole number: adding 2^52 leaves no fraction bits.
+// Rounds 0 <= x < 2^52 to the nearest whole number: adding 2^52 leaves no fraction bits.
 double Nearest(double x) {
   constexpr double kNoFraction = 0x1p52;
   return (x + kNoFraction) - kNoFraction;
+}
+
+// How close a x d comes to a whole number for 1 <= d <= 255, for a = numerator / 2^52 (every
+// fraction of a position of 1 or more is such a number): exactly, in units of 2^-52. The closest
+// approach over d below a bound is made by the last convergent of a's continued fraction whose
+// denominator is within the bound (convergents are the best approximations), so a few steps of
+// Euclid's algorithm on exact integers decide it.
+std::int64_t ClosestApproach(std::int64_t numerator) {
+  constexpr std::int64_t kDenominator = std::int64_t{1} << 52;
+  std::int64_t p_before = 0, p_last = 1;  // convergents' numerators
+  std::int64_t q_before = 1, q_last = 0;  // and denominators
+  std::int64_t best_p = 0, best_q = 1;
+  std::int64_t n = numerator, m = kDenominator;
+  while (m != 0) {
+    const std::int64_t quotient = n / m;
+    const std::int64_t p = quotient * p_last + p_before;
+    const std::int64_t q = quotient * q_last + q_before;
+    if (q > 255) break;
+    best_p = p;
+    best_q = q;
+    p_before = p_last;
+    p_last = p;
+    q_before = q_last;
+    q_last = q;
+    const std::int64_t remainder = n - quotient * m;
+    n = m;
+    m = remainder;
+  }
+  return std::abs(best_q * numerator - best_p * kDenominator);
+}
+
+// The same by trying every d, for fractions with more than 52 bits (positions below 1).
+double ClosestApproach(const std::array<double, 256>& a_times) {
+  double closest = 1.0;
+  for (int d = 1; d < 256; ++d) {
+    const double distance = std::abs(a_times[d] - Nearest(a_times[d]));
+    closest = distance < closest ? distance : closest;
+  }
+  return closest;
 }
 
 }  // namespace
@@ -47,33 +88,38 @@ LerpWeight LerpWeight::For(double a) {
     return w;
   }
 
-  std::array<double, 256> up, down;  // p x a and p x (1 - a), as the definition rounds them
-  for (int p = 0; p < 256; ++p) {
-    up[p] = p * a;
-    down[p] = p * w.rest_;
+  const double rest = w.rest_;
+  int equal_pairs_differ = 0;  // a whole scan without early exit, which vectorises
+  for (int p = 0; p < 256; ++p) equal_pairs_differ |= static_cast<int>(p * a + p * rest) ^ p;
+  if (equal_pairs_differ != 0) return w;
+
+  std::array<double, 256> up{};  // p x a as the definition rounds it, where needed below
+  const double scaled_52 = a * 0x1p52;
+  const bool whole_52 = scaled_52 == Nearest(scaled_52);
+  if (!whole_52) {
+    for (int p = 0; p < 256; ++p) up[p] = p * a;
   }
-  // Pairs of equal bytes must give the byte itself, and no a x d may come so close to a whole
-  // number that the roundings decide. (Whole scans without early exits, which vectorise.)
-  int equal_pairs_differ = 0;
-  for (int p = 0; p < 256; ++p) equal_pairs_differ |= static_cast<int>(up[p] + down[p]) ^ p;
-  std::array<double, 256> distance;  // of a x d from the nearest whole number
-  for (int d = 0; d < 256; ++d) distance[d] = std::abs(up[d] - Nearest(up[d]));
-  std::int64_t near_whole = 0, rounding_decides = 0;
-  for (int d = 1; d < 256; ++d) {
-    near_whole += distance[d] <= kNear ? 1 : 0;
-    rounding_decides += distance[d] <= kRoundingDecides ? 1 : 0;
-  }
-  if (equal_pairs_differ != 0 || rounding_decides != 0) return w;
+  const double closest =
+      whole_52
+          ? static_cast<double>(ClosestApproach(static_cast<std::int64_t>(scaled_52))) * 0x1p-52
+          : ClosestApproach(up);
+  if (closest <= kRoundingDecides) return w;
   const auto nearest = static_cast<std::int64_t>(Nearest(scaled));
-  if (near_whole == 0) {
+  if (closest > kNear) {
     w.SetForm(static_cast<std::int32_t>(nearest), 0);
     return w;
   }
 
-  std::array<std::int64_t, 256> below{};  // floor(a x d)
+  // floor(a x d): exact from the integer numerator, or from the rounded product, which keeps
+  // more than 2^-43 from whole numbers here and so has the same floor.
+  std::array<std::int64_t, 256> below{};
   for (int d = 1; d < 256; ++d) {
-    const double whole = Nearest(up[d]);
-    below[d] = static_cast<std::int64_t>(whole > up[d] ? whole - 1 : whole);
+    if (whole_52) {
+      below[d] = (d * static_cast<std::int64_t>(scaled_52)) >> 52;
+    } else {
+      const double whole = Nearest(up[d]);
+      below[d] = static_cast<std::int64_t>(whole > up[d] ? whole - 1 : whole);
+    }
   }
   for (const std::int64_t weight : {nearest, nearest - 1, nearest + 1, nearest - 2, nearest + 2}) {
     if (weight < 1 || weight >= kOne) continue;

@@ -25,6 +25,16 @@ struct alignas(16) ColumnForm {
   std::int32_t offset;
   std::int32_t by_definition;  // 1 for a weight without an integer form
 
+  // A column used only with both fractions in play: no integer form needed.
+  static ColumnForm Of(std::int32_t offset, double fraction) {
+    ColumnForm form{};
+    form.fraction[0] = form.fraction[1] = fraction;
+    form.rest[0] = form.rest[1] = 1 - fraction;
+    form.offset = offset;
+    form.by_definition = 1;
+    return form;
+  }
+
   static ColumnForm Of(std::int32_t offset, double fraction, const LerpWeight& w) {
     ColumnForm form{};
     for (int lane = 0; lane < 4; ++lane) {
@@ -44,5 +54,12 @@ struct alignas(16) ColumnForm {
 // bytes of `source_row` at its cell (p0) and the next pixel (p1). Fourth bytes are kept.
 void LerpColumns(std::uint8_t* out_row, const std::uint8_t* source_row, const ColumnForm* forms,
                  int begin, int end);
+
+// Colour bytes of the pixels [begin, end) of `out_row` by SampleBilinear's four terms, in their
+// order: pixel x samples the cell at form x's offset in `lower` (row iy) and `upper` (row
+// iy + 1) with form x's fraction and the row's fraction `fy`. Only the forms' offsets and
+// fractions are read. Fourth bytes are kept.
+void BilinearColumns(std::uint8_t* out_row, const std::uint8_t* lower, const std::uint8_t* upper,
+                     const ColumnForm* forms, double fy, int begin, int end);
 
 }  // namespace orvane::compose

@@ -59,8 +59,15 @@ class StretchPass {
     for (const auto& by_column : plan.rules) {
       for (const PixelRule& rule : by_column) {
         if (!rule.sample) continue;
-        if (rule.y_lane == kOwn && rule.x_lane != kOwn) PrepareColumnLane(rule.x_lane);
+        if (rule.x_lane != kOwn) needs_weights_[rule.x_lane] |= rule.y_lane == kOwn;
         if (rule.x_lane == kOwn && rule.y_lane != kOwn) PrepareRowLane(rule.y_lane);
+      }
+    }
+    // Lanes along rows with fraction 0 need each column's weight; lanes used only with both
+    // fractions in play need just the columns' cells and fractions.
+    for (const auto& by_column : plan.rules) {
+      for (const PixelRule& rule : by_column) {
+        if (rule.sample && rule.x_lane != kOwn) PrepareColumnLane(rule.x_lane);
       }
     }
   }
@@ -86,9 +93,11 @@ class StretchPass {
       const AxisSample& s = samples[x];
       if (s.outside) {
         lane.outside.push_back(x);
-        lane.forms[x] = ColumnForm::Of(0, 0.0, copy);
-      } else {
+        lane.forms[x] = ColumnForm::Of(0, 0.0, copy);  // reads a valid cell
+      } else if (needs_weights_[lane_index]) {
         lane.forms[x] = ColumnForm::Of(4 * s.cell, s.fraction, cache_.Of(s.fraction));
+      } else {
+        lane.forms[x] = ColumnForm::Of(4 * s.cell, s.fraction);
       }
     }
   }
@@ -138,70 +147,15 @@ class StretchPass {
       return;
     }
 
-    const std::vector<AxisSample>& xs = plan_.columns.lanes[rule.x_lane];
+    const ColumnLane& lane = column_lanes_[rule.x_lane];
     if (ys.fraction == 0) {
-      const ColumnLane& lane = column_lanes_[rule.x_lane];
-      if (lane.forms.empty()) {
-        LineByDefinition(out, own, lower, xs, x_begin, x_end);
-        return;
-      }
       LerpColumns(out, lower, lane.forms.data(), x_begin, x_end);
-      const auto first_outside =
-          std::lower_bound(lane.outside.begin(), lane.outside.end(), x_begin);
-      for (auto it = first_outside; it != lane.outside.end() && *it < x_end; ++it) {
-        CopyColour(out + at(*it), own + at(*it));
-      }
-      return;
+    } else {
+      BilinearColumns(out, lower, upper, lane.forms.data(), ys.fraction, x_begin, x_end);
     }
-    Bilinear(out, own, lower, upper, xs, ys, y, rule.y_lane, x_begin, x_end);
-  }
-
-  // Sample positions on the row through `lower` (fraction 0 along y), by the definition.
-  static void LineByDefinition(std::uint8_t* out, const std::uint8_t* own,
-                               const std::uint8_t* lower, const std::vector<AxisSample>& xs,
-                               int x_begin, int x_end) {
-    for (int x = x_begin; x < x_end; ++x) {
-      const AxisSample& s = xs[x];
-      std::uint8_t* pixel = out + std::size_t{4} * x;
-      if (s.outside) {
-        CopyColour(pixel, own + std::size_t{4} * x);
-        continue;
-      }
-      const std::uint8_t* p0 = lower + std::size_t{4} * s.cell;
-      for (int c = 2; c >= 0; --c) {
-        pixel[c] = static_cast<std::uint8_t>(p0[4 + c] * s.fraction + p0[c] * s.rest);
-      }
-    }
-  }
-
-  // Both fractions in play: SampleBilinear's four terms in their order, with the row's factors
-  // p x fy and p x (1 - fy) looked up (they are the same rounded products).
-  void Bilinear(std::uint8_t* out, const std::uint8_t* own, const std::uint8_t* lower,
-                const std::uint8_t* upper, const std::vector<AxisSample>& xs, const AxisSample& ys,
-                int y, int y_lane, int x_begin, int x_end) {
-    if (terms_row_ != y || terms_lane_ != y_lane) {
-      for (int p = 0; p < 256; ++p) {
-        by_fraction_[p] = p * ys.fraction;
-        by_rest_[p] = p * ys.rest;
-      }
-      terms_row_ = y;
-      terms_lane_ = y_lane;
-    }
-    const double fy = ys.fraction;
-    for (int x = x_begin; x < x_end; ++x) {
-      const AxisSample& s = xs[x];
-      std::uint8_t* pixel = out + std::size_t{4} * x;
-      if (s.outside) {
-        CopyColour(pixel, own + std::size_t{4} * x);
-        continue;
-      }
-      const std::uint8_t* q0 = lower + std::size_t{4} * s.cell;
-      const std::uint8_t* q1 = upper + std::size_t{4} * s.cell;
-      for (int c = 2; c >= 0; --c) {
-        const double value = by_fraction_[q1[4 + c]] * s.fraction + q1[c] * s.rest * fy +
-                             by_rest_[q0[4 + c]] * s.fraction + by_rest_[q0[c]] * s.rest;
-        pixel[c] = static_cast<std::uint8_t>(value);
-      }
+    const auto first_outside = std::lower_bound(lane.outside.begin(), lane.outside.end(), x_begin);
+    for (auto it = first_outside; it != lane.outside.end() && *it < x_end; ++it) {
+      CopyColour(out + at(*it), own + at(*it));
     }
   }
 
@@ -211,10 +165,7 @@ class StretchPass {
   WeightCache cache_;
   std::array<ColumnLane, 2> column_lanes_;
   std::array<std::vector<LerpWeight>, 2> row_weights_;
-  std::array<double, 256> by_fraction_{};
-  std::array<double, 256> by_rest_{};
-  int terms_row_ = -1;
-  int terms_lane_ = -1;
+  std::array<bool, 2> needs_weights_{};
 };
 
 }  // namespace
